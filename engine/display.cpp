@@ -44,7 +44,7 @@ void Engine::fillOptionBoxes(qint16 q, bool recordKey)
             const qint16 d = toInt16(numericValue(charAt(order, j)));
             box.text = rowAt(list, d);
             if (recordKey && box.text == keyRow(q))
-                state_.KeyPositions[state_.CurrentPos] = numText(j - 1);
+                setRow(state_.KeyPositions, state_.CurrentPos, numText(j - 1));
         } else {
             box.visible = false;
             button.visible = false;
@@ -70,20 +70,20 @@ void Engine::ShowQuestion()
 void Engine::Option1_Click(qint16 b)
 {
     const int pos = state_.CurrentPos;
-    if (b < 0 || b > 4 || pos < 0 || pos >= state_.Choices.size())
+    if (b < 0 || b > 4)
         return;
-    state_.Choices[pos] = numText(b);
+    setRow(state_.Choices, pos, numText(b));
     if (rowInt(state_.Verdicts, pos) == -1) {
         state_.AnsweredCount = toInt16(state_.AnsweredCount + 1);
         UpdateProgress();
     }
     const qint16 a = rowInt(state_.Order, pos);
     const QString chosen = model_.Text2[b + 1].text;
-    state_.Verdicts[pos] = chosen == keyRow(a) ? QStringLiteral("1") : QStringLiteral("0");
+    setRow(state_.Verdicts, pos, chosen == keyRow(a) ? QStringLiteral("1") : QStringLiteral("0"));
     if (a == state_.QuestionCount - 1)
-        state_.GuessPair[1] = chosen;
+        setRow(state_.GuessPair, 1, chosen);
     if (a == 0)
-        state_.GuessPair[0] = chosen;
+        setRow(state_.GuessPair, 0, chosen);
     model_.Picture1.colour = Green;
     state_.LastChoice = b;
     ComposePhrase();

@@ -23,6 +23,13 @@ QString rowAt(const QStringList &list, int i);
 // Numeric value of row i, as a 16-bit integer.
 inline qint16 rowInt(const QStringList &list, int i) { return toInt16(numericValue(rowAt(list, i))); }
 
+// Replaces row i of a table; a row the table does not have is left alone.
+inline void setRow(QStringList &list, int i, const QString &text)
+{
+    if (i >= 0 && i < list.size())
+        list[i] = text;
+}
+
 // Character p (counted from 1) of a text, or "" past its end.
 QString charAt(const QString &text, int p);
 
