@@ -63,6 +63,17 @@ QString displayText(const QString &text)
     return t;
 }
 
+// An option button that stays a Tab stop of its own. A radio button in an
+// exclusive group normally drops the others of its group from the Tab chain
+// when it takes the focus, which would leave keyboard users only the arrows.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override { QWidget::focusInEvent(event); }
+};
+
 const char *const textBoxNames[] = {"Въпрос", "Отговор 1", "Отговор 2", "Отговор 3",
                                     "Отговор 4", "Отговор 5", "Цяла фраза"};
 
@@ -134,10 +145,10 @@ void VELK_Prazno::build()
         afterEvent();
     });
 
-    const auto barHolder = [this](const Control &shape, const QString &name) {
+    const auto barHolder = [this](const Control &shape, const QString &objectName,
+                                  const QString &name) {
         auto *bar = new QWidget(client_);
-        bar->setObjectName(name == QLatin1String("Позиция в теста") ? QStringLiteral("positionBar")
-                                                                    : QStringLiteral("answeredBar"));
+        bar->setObjectName(objectName);
         const QRect r = pixelRect(shape);
         bar->setGeometry(0, r.y(), twipsToPixels(ClientWidthTwips), r.height());
         bar->setAccessibleName(name);
@@ -145,8 +156,8 @@ void VELK_Prazno::build()
         return bar;
     };
     const WindowModel &m = engine_.model();
-    positionBar_ = barHolder(m.Shape1[0], QStringLiteral("Позиция в теста"));
-    answeredBar_ = barHolder(m.Shape2[0], QStringLiteral("Въведени отговори"));
+    positionBar_ = barHolder(m.Shape1[0], QStringLiteral("positionBar"), QStringLiteral("Позиция в теста"));
+    answeredBar_ = barHolder(m.Shape2[0], QStringLiteral("answeredBar"), QStringLiteral("Въведени отговори"));
 
     for (const Control *c : m.controls())
         widgets_.insert(keyOf(*c), createControl(*c));
@@ -208,7 +219,7 @@ QWidget *VELK_Prazno::createControl(const Control &c)
         break;
     }
     case Kind::Option: {
-        auto *option = new QRadioButton(frame_ ? static_cast<QWidget *>(frame_) : client_);
+        auto *option = new OptionButton(frame_ ? static_cast<QWidget *>(frame_) : client_);
         option->setAutoFillBackground(true);
         option->setFocusPolicy(Qt::StrongFocus);
         options_->addButton(option, c.index);
@@ -325,8 +336,14 @@ void VELK_Prazno::mirror()
         case Kind::Option:
             if (static_cast<QRadioButton *>(w)->text() != c->text)
                 static_cast<QRadioButton *>(w)->setText(c->text);
-            if (colourChanged && colour.isValid())
+            if (colourChanged && colour.isValid()) {
                 paintRoles(w, colour, {QPalette::Window, QPalette::Button});
+                // Locked in review, the caption must stay readable on green and red.
+                QPalette p = w->palette();
+                p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x40, 0x40, 0x40));
+                p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x40, 0x40, 0x40));
+                w->setPalette(p);
+            }
             break;
         case Kind::Shape: {
             auto *shape = static_cast<ShapeWidget *>(w);
@@ -366,8 +383,10 @@ void VELK_Prazno::mirror()
     } else if (QAbstractButton *b = options_->button(checked)) {
         b->setChecked(true);
     }
-    for (QAbstractButton *b : buttons)
+    for (QAbstractButton *b : buttons) {
         b->blockSignals(false);
+        b->setFocusPolicy(Qt::StrongFocus);   // checking may have narrowed it
+    }
 
     if (m.figure != shownFigure_) {
         auto *box = static_cast<QLabel *>(widgets_.value(QStringLiteral("Picture2")));
