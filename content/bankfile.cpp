@@ -21,6 +21,7 @@ struct Question {
     QString stem;
     QStringList options;
     QList<int> rightOptions;      // indexes of options written with 'right:'
+    QList<int> rightLines;        // and the lines they stand on
     QString key;
     bool hasKey = false;
     QStringList explain;
@@ -122,8 +123,10 @@ void Parser::parseLine(int line, const QString &raw)
         QStringLiteral("option"), QStringLiteral("right"), QStringLiteral("key"),
         QStringLiteral("explain"), QStringLiteral("figure")};
     if (!questionKeywords.contains(keyword)) {
-        fault(line, QStringLiteral("malformed line: expected 'setting:', 'note:', 'stem:', "
-                                   "'option:', 'right:', 'key:', 'explain:' or 'figure:'"));
+        const QString known = QStringLiteral("setting, note, stem, option, right, key, explain or figure");
+        fault(line, keyword.isEmpty()
+                        ? QStringLiteral("malformed line: it does not start with a keyword and ':' (%1)").arg(known)
+                        : QStringLiteral("malformed line: unknown keyword '%1' (expected %2)").arg(keyword, known));
         return;
     }
     if (questions_.isEmpty()) {
@@ -133,21 +136,25 @@ void Parser::parseLine(int line, const QString &raw)
     const int qi = questions_.size() - 1;
     Question &q = questions_.last();
     if (keyword == QLatin1String("option") || keyword == QLatin1String("right")) {
-        if (keyword == QLatin1String("right"))
+        if (keyword == QLatin1String("right")) {
             q.rightOptions << q.options.size();
+            q.rightLines << line;
+        }
         q.options << value;
     } else if (keyword == QLatin1String("key")) {
         if (q.hasKey)
-            faultQ(qi, line, QStringLiteral("a second 'key:'"));
+            faultQ(qi, line, QStringLiteral("a second 'key:'; a question has one key"));
         q.key = value;
         q.hasKey = true;
     } else if (keyword == QLatin1String("explain")) {
         q.explain << value;
     } else {  // figure
-        if (!q.figure.isEmpty())
-            faultQ(qi, line, QStringLiteral("a second figure"));
+        if (q.figureLine != 0)
+            faultQ(qi, line, QStringLiteral("a second 'figure:'; a question has one figure at most"));
         q.figure = value.trimmed();
         q.figureLine = line;
+        if (q.figure.isEmpty())
+            faultQ(qi, line, QStringLiteral("'figure:' without a file name"));
     }
 }
 
@@ -177,16 +184,17 @@ void Parser::checkQuestion(int qi, const Question &q, bool phraseMode)
 {
     const int m = q.options.size();
     if (m < MinOptions || m > MaxOptions)
-        faultQ(qi, q.line, QStringLiteral("%1 options; a question needs %2 to %3")
-                               .arg(m).arg(MinOptions).arg(MaxOptions));
+        faultQ(qi, q.line, QStringLiteral("%1 %2; a question needs %3 to %4 options")
+                               .arg(m).arg(m == 1 ? QStringLiteral("option") : QStringLiteral("options"))
+                               .arg(MinOptions).arg(MaxOptions));
 
     if (q.hasKey && !q.rightOptions.isEmpty()) {
         faultQ(qi, q.line, QStringLiteral("both 'key:' and a 'right:' option; give one of them"));
     } else if (!q.hasKey && q.rightOptions.isEmpty()) {
         faultQ(qi, q.line, QStringLiteral("no right answer; mark one option 'right:'"));
     } else if (q.rightOptions.size() > 1) {
-        faultQ(qi, q.line, QStringLiteral("%1 options are marked 'right:'; exactly one may be")
-                               .arg(q.rightOptions.size()));
+        faultQ(qi, q.rightLines.at(1), QStringLiteral("%1 options are marked 'right:'; exactly one may be")
+                                           .arg(q.rightOptions.size()));
     } else {
         const QString key = q.hasKey ? q.key : q.options.at(q.rightOptions.first());
         const int matches = q.options.count(key);
@@ -213,7 +221,7 @@ void Parser::checkFigure(int qi, const Question &q)
     }
     const QString path = dir_ + QLatin1Char('/') + name;
     if (!QFileInfo(path).isFile()) {
-        faultQ(qi, q.figureLine, QStringLiteral("figure \"%1\" is missing").arg(name));
+        faultQ(qi, q.figureLine, QStringLiteral("figure \"%1\" is missing beside the bank file").arg(name));
         return;
     }
     QImageReader reader(path);
@@ -283,7 +291,7 @@ LoadResult loadBankFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         LoadResult result;
-        result.faults << QStringLiteral("%1: cannot be opened: %2").arg(path, file.errorString());
+        result.faults << QStringLiteral("%1: cannot be opened: %2").arg(info.fileName(), file.errorString());
         return result;
     }
     const QString dir = info.absolutePath();

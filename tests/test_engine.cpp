@@ -269,6 +269,8 @@ void TestEngine::stepChoiceAndOrder_data()
     for (int p = 1; p <= 21; ++p)
         order21s5 << QString::number(5 * p % 21);
     QTest::newRow("N=21 0.25") << 21 << QList<float>{0.25f} << 5 << order21s5;
+    // 1.7 rounds up to row 2 ("5"); cut down to row 1 it would be "3", which divides 21.
+    QTest::newRow("N=21 0.17 rounds") << 21 << QList<float>{0.17f} << 5 << order21s5;
 }
 
 void TestEngine::stepChoiceAndOrder()
@@ -791,9 +793,10 @@ void TestEngine::scoreLineAppendedOnce()
 {
     auto r = start(4, 4, 3, {0, 0, 1, 1});
     answerPositions(*r, 2, 1);
+    r->engine.model().Label1[1].text = S("Точки: ");   // the line goes after whatever it holds
     r->engine.clickCommand2(0);
     const QString label = r->win().Label1[1].text;
-    QCOMPARE(label, S("Резултат: 2/4 = 50%"));
+    QCOMPARE(label, S("Точки: 2/4 = 50%"));
     QVERIFY(!r->win().Command2[0].enabled);
     r->engine.clickCommand2(0);   // disabled: ignored
     r->engine.clickCommand2(1);
