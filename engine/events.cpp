@@ -8,8 +8,12 @@ namespace {
 bool reachable(const Control &c) { return c.visible && c.enabled; }
 }  // namespace
 
+// Exit ends the run: no handler runs after it, even if the window still
+// delivers a click it had queued.
 void Engine::clickOption(int index)
 {
+    if (model_.exitRequested)
+        return;
     if (index < 0 || index > 4 || !reachable(model_.Option1[index]) || !reachable(model_.Frame1))
         return;
     for (int b = 0; b < 5; ++b)
@@ -19,19 +23,27 @@ void Engine::clickOption(int index)
 
 void Engine::clickCommand1(int index)
 {
-    if (index >= 0 && index <= 1 && reachable(model_.Command1[index]))
+    if (!model_.exitRequested && index >= 0 && index <= 1 && reachable(model_.Command1[index]))
         Command1_Click(qint16(index));
 }
 
 void Engine::clickCommand2(int index)
 {
-    if (index >= 0 && index <= 2 && reachable(model_.Command2[index]))
+    if (!model_.exitRequested && index >= 0 && index <= 2 && reachable(model_.Command2[index]))
         Command2_Click(qint16(index));
 }
 
-void Engine::clickExit() { izhod_Click(0); }
+void Engine::clickExit()
+{
+    if (!model_.exitRequested)
+        izhod_Click(0);
+}
 
-void Engine::clickAuthor() { autor_Click(); }
+void Engine::clickAuthor()
+{
+    if (!model_.exitRequested)
+        autor_Click();
+}
 
 void Engine::izhod_Click(qint16)
 {

@@ -1074,6 +1074,19 @@ void TestEngine::authorAndExit()
     QVERIFY(!r->win().exitRequested);
     r->engine.clickExit();
     QVERIFY(r->win().exitRequested);
+
+    // Exit in the middle of the test: no handler runs after it.
+    auto mid = start(4, 4, 3);
+    mid->engine.clickExit();
+    QVERIFY(mid->win().exitRequested);
+    const QStringList state = dumpState(mid->st());
+    const QStringList model = dumpModel(mid->win());
+    mid->engine.clickOption(1);
+    mid->engine.clickCommand1(0);
+    mid->engine.clickCommand2(0);
+    mid->engine.clickAuthor();
+    QCOMPARE(dumpState(mid->st()), state);
+    QCOMPARE(dumpModel(mid->win()), model);
 }
 
 // ---------------------------------------------------------------------------
