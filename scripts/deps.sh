@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  fonts-liberation2 xvfb xauth
+  fonts-liberation2 fonts-dejavu-core xvfb xauth
 )
 # Extra packages a caller asks for (the test script adds its own).
 packages+=("$@")
