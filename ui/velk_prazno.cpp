@@ -79,6 +79,15 @@ const char *const textBoxNames[] = {"Въпрос", "Отговор 1", "Отг�
 
 }  // namespace
 
+static QIcon programIcon()
+{
+    initUiResources();
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/ui/icons/velk-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/ui/icons/velk-32.png"), QSize(32, 32));
+    return icon;
+}
+
 int twipsToPixels(float twips) { return qRound(twips / 15.0f); }
 
 void prepareApplication(QApplication &app)
@@ -86,10 +95,7 @@ void prepareApplication(QApplication &app)
     initUiResources();
     // Fusion draws the coloured faces and backgrounds alike on every desktop.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/ui/icons/velk-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/ui/icons/velk-32.png"), QSize(32, 32));
-    app.setWindowIcon(icon);
+    app.setWindowIcon(programIcon());
 }
 
 VELK_Prazno::VELK_Prazno(Engine &engine, QWidget *parent)
@@ -97,11 +103,7 @@ VELK_Prazno::VELK_Prazno(Engine &engine, QWidget *parent)
       engine_(engine)
 {
     setObjectName(QStringLiteral("VELK_Prazno"));
-    initUiResources();
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/ui/icons/velk-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/ui/icons/velk-32.png"), QSize(32, 32));
-    setWindowIcon(icon);
+    setWindowIcon(programIcon());
 
     // Two commands straight on the bar, without submenus or shortcuts.
     exitAction_ = menuBar()->addAction(QStringLiteral("Изход"));
