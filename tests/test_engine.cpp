@@ -387,9 +387,12 @@ void TestEngine::shippedBankDuplicate()
     if (n == 21) {
         QCOMPARE(e.bank().List1(0).at(20), key0);
         QCOMPARE(e.bank().List1(21), first);
+        QCOMPARE(e.bank().Picture1(21), bank.Picture1(1));
+        QCOMPARE(e.bank().Picture1(20), bank.Picture1(20));
         QCOMPARE(e.state().Order.at(9), S("20"));   // the copy stands at position 9 with step 2
     } else {
         QCOMPARE(e.bank().List1(21), QStringList{S("List1(21) - въпрос от теста")});
+        QVERIFY(e.bank().Picture1(21).isEmpty());
     }
 }
 
@@ -397,15 +400,23 @@ void TestEngine::copyShowsFigureOfFirstQuestion()
 {
     // 20 questions and the copy: slot 21 shows the figure of question 0,
     // slot 20 (question 19) keeps its own.
-    auto r = start(20, 4, 2, {0, 1, 1, 0});
+    auto r = start(20, 4, 2, {0, 1, 1, 1});
     QVERIFY(!figureOf(0).isEmpty());
     QCOMPARE(r->engine.bank().Picture1(21), figureOf(0));
     QCOMPARE(r->engine.bank().Picture1(20), figureOf(19));
     goTo(*r, posOf(*r, 20));
     QCOMPARE(r->win().figure, figureOf(0));
     QCOMPARE(r->win().Text2[0].text, S("Въпрос 0"));
+    answerShown(*r, true);
     goTo(*r, posOf(*r, 19));
     QCOMPARE(r->win().figure, figureOf(19));
+
+    // In review the copy lists the explanation slot of its own number.
+    r->engine.clickCommand2(0);
+    while (r->st().CurrentPos < posOf(*r, 20))
+        r->engine.clickCommand2(1);
+    QCOMPARE(r->win().Text1.text, S("Обяснение 21\r\n"));
+    QCOMPARE(r->win().figure, figureOf(0));
 }
 
 void TestEngine::stateAfterStartup()
