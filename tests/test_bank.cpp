@@ -153,6 +153,35 @@ private slots:
             QVERIFY(r.bank.List1(0).isEmpty());
     }
 
+    // 29 questions fit without the copy, 28 with it.
+    void questionCountLimits_data()
+    {
+        QTest::addColumn<QString>("guessRow");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("29, copy") << S("Проверка за Тото - 1") << 29 << false;
+        QTest::newRow("28, copy") << S("Проверка за Тото - 1") << 28 << true;
+        QTest::newRow("29, no copy") << S("Проверка за Тото - 0") << 29 << true;
+        QTest::newRow("29, digit 2 copies nothing") << S("Проверка за Тото - 2") << 29 << true;
+    }
+
+    void questionCountLimits()
+    {
+        QFETCH(QString, guessRow);
+        QFETCH(int, questions);
+        QFETCH(bool, ok);
+        QFile file(fixture(S("too_many_with_copy.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(file.readAll());
+        text.replace(S("Проверка за Тото - 1"), guessRow);
+        if (questions < 29)   // cut the file before question `questions + 1`
+            text.truncate(int(text.indexOf(S("stem: Въпрос %1\n").arg(questions + 1))));
+        const LoadResult r = loadBank(S("many.txt"), text.toUtf8(), QString(), QString());
+        QCOMPARE(r.ok(), ok);
+        if (ok)
+            QCOMPARE(int(r.bank.List1(0).size()), questions);
+    }
+
     // The figure box holds 225 by 137 pixels; one more either way is a fault.
     void figureSize_data()
     {
