@@ -229,6 +229,8 @@ private slots:
                      b == right0 ? QStringLiteral("верен отговор") : QString());
         }
         QVERIFY(f.widget<QRadioButton>("Option1", right0)->isChecked());
+        QCOMPARE(accessible(f.widget("Picture1"), QAccessible::Description),
+                 QStringLiteral("верен отговор"));
         QCOMPARE(f.widget<QPlainTextEdit>("Text1", 0)->toPlainText(),
                  QStringLiteral("7 се дели само на 1 и на себе си.\n"));
 
@@ -249,6 +251,9 @@ private slots:
         QCOMPARE(accessible(f.widget("Option1", wrong1), QAccessible::Description),
                  QStringLiteral("грешен отговор"));
         QCOMPARE(stripColour(f.widget("Picture1")), RedColour);
+        // In review red means "not answered right", not "no answer".
+        QCOMPARE(accessible(f.widget("Picture1"), QAccessible::Description),
+                 QStringLiteral("няма верен отговор"));
 
         QTest::mouseClick(f.widget("Command2", 1), Qt::LeftButton);
         QCOMPARE(f.widget<QPlainTextEdit>("Text1", 0)->toPlainText(),

@@ -408,9 +408,15 @@ void VELK_Prazno::updateAccessibility()
 {
     const WindowModel &m = engine_.model();
     const TestState &s = engine_.state();
+    // During the test the strip says whether the position has an answer; in
+    // review (grading disabled) red means the answer is missing or wrong.
+    const bool review = !m.Command2[0].enabled;
+    const bool green = m.Picture1.colour == Green;
     if (QWidget *strip = widgets_.value(QStringLiteral("Picture1")))
-        strip->setAccessibleDescription(m.Picture1.colour == Green ? QStringLiteral("има отговор")
-                                                                   : QStringLiteral("няма отговор"));
+        strip->setAccessibleDescription(review ? (green ? QStringLiteral("верен отговор")
+                                                        : QStringLiteral("няма верен отговор"))
+                                               : (green ? QStringLiteral("има отговор")
+                                                        : QStringLiteral("няма отговор")));
     const int n = s.QuestionCount;
     positionBar_->setAccessibleDescription(
         n > 0 ? QStringLiteral("въпрос %1 от %2").arg(s.CurrentPos + 1).arg(n) : QString());
