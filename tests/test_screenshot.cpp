@@ -11,12 +11,11 @@
 
 using namespace velk;
 using velk_test::WindowFixture;
+using velk_test::GreenColour;
+using velk_test::LightBlueColour;
+using velk_test::RedColour;
 
 namespace {
-
-const QColor GreenColour(0x00, 0xFF, 0x00);
-const QColor RedColour(0xFF, 0x00, 0x00);
-const QColor LightBlueColour(0xC0, 0xC0, 0xFF);
 
 // The window as the X server shows it, and where its client area starts.
 struct Shot {

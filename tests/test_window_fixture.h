@@ -50,6 +50,11 @@ explain: 7 се дели само на 1 и на себе си.
 
 )";
 
+// The colours the engine paints, as the screen shows them.
+inline const QColor GreenColour(0x00, 0xFF, 0x00);
+inline const QColor RedColour(0xFF, 0x00, 0x00);
+inline const QColor LightBlueColour(0xC0, 0xC0, 0xFF);
+
 // The figure: a magenta block with a black frame, easy to find in a grab.
 inline const QColor FigureColour(0xFF, 0x00, 0xFF);
 
