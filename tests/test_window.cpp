@@ -342,6 +342,20 @@ private slots:
         QCOMPARE(bar->value(), 3);
     }
 
+    void narrowFifthOptionStaysReadable()
+    {
+        // The fifth column is 36 pixels wide; a short word must still fit on
+        // one line there.
+        WindowFixture f;
+        showAndActivate(f);
+        auto *box = f.widget<QPlainTextEdit>("Text2", 5);
+        QVERIFY(box->isVisible());
+        QVERIFY(!box->verticalScrollBar()->isVisible());
+        const int room = box->viewport()->width() - 2 * int(box->document()->documentMargin());
+        QVERIFY2(room >= box->fontMetrics().horizontalAdvance(QStringLiteral("във")),
+                 qPrintable(QStringLiteral("%1 px of text room").arg(room)));
+    }
+
     void figureShownUnscaledFromTopLeft()
     {
         WindowFixture f;

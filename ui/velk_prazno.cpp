@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QTextDocument>
 
 static void initUiResources() { Q_INIT_RESOURCE(velk_ui); }
 
@@ -204,6 +205,12 @@ QWidget *VELK_Prazno::createControl(const Control &c)
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        if (c.width < 1000) {
+            // The fifth option's column is 36 pixels wide: a fixed scroll bar
+            // and the usual margins would leave room for one letter a line.
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            box->document()->setDocumentMargin(1);
+        }
         box->setFocusPolicy(Qt::StrongFocus);
         paintRoles(box, QApplication::palette().color(QPalette::Window), {QPalette::Window});
         if (QLatin1String(c.name) == QLatin1String("Text1"))
