@@ -32,10 +32,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velk.example.org")
-# dpkg-shlibdeps finds the libraries the program links; the rest are loaded
-# at run time and so must be named: the display plugins, and the serif font
-# that stands in for Times New Roman.
+# dpkg-shlibdeps finds the libraries the program links; what is loaded at
+# run time must be named: libqt6gui6 carries the X11 display plugin and the
+# JPEG reader, fonts-liberation2 the serif font that stands in for Times New
+# Roman.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6, libqt6gui6, libqt6widgets6, qt6-qpa-plugins, fonts-liberation2")
+    "libqt6core6, libqt6gui6, libqt6widgets6, fonts-liberation2")
 include(CPack)
