@@ -24,9 +24,9 @@ void Engine::selectOption(qint16 index)
     Option1_Click(index);
 }
 
-// Option texts in the question's fixed order; during the test it also
-// records which button shows the key.
-void Engine::fillOptionBoxes(qint16 q, bool recordKey)
+// Option texts in the question's fixed order. During the test it records
+// which button shows the key; in review it clears each button first.
+void Engine::fillOptionBoxes(qint16 q, bool review)
 {
     const QStringList &list = bank_.List1(q + 1);
     const int m = list.size();
@@ -34,7 +34,7 @@ void Engine::fillOptionBoxes(qint16 q, bool recordKey)
     for (int j = 1; j <= 5; ++j) {
         Control &box = model_.Text2[j];
         Control &button = model_.Option1[j - 1];
-        if (!recordKey) {
+        if (review) {
             unselectOption(j - 1);
             button.colour = LightBlue;
         }
@@ -43,7 +43,7 @@ void Engine::fillOptionBoxes(qint16 q, bool recordKey)
             button.visible = true;
             const qint16 d = toInt16(numericValue(charAt(order, j)));
             box.text = rowAt(list, d);
-            if (recordKey && box.text == keyRow(q))
+            if (!review && box.text == keyRow(q))
                 setRow(state_.KeyPositions, state_.CurrentPos, numText(j - 1));
         } else {
             box.visible = false;
@@ -57,7 +57,7 @@ void Engine::ShowQuestion()
     const qint16 q = rowInt(state_.Order, state_.CurrentPos);
     UpdateProgress();
     model_.Text2[0].text = rowAt(bank_.List1(q + 1), 0);
-    fillOptionBoxes(q, true);
+    fillOptionBoxes(q, false);
     for (int b = 0; b < 5; ++b)
         unselectOption(b);
     const qint16 c = rowInt(state_.Choices, state_.CurrentPos);

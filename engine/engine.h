@@ -75,7 +75,7 @@ private:
     // and the answer handler runs at once, nested, as for a click.
     void selectOption(qint16 index);
     void unselectOption(int index);
-    void fillOptionBoxes(qint16 question, bool recordKey);
+    void fillOptionBoxes(qint16 question, bool review);
     QString keyRow(int question) const;
 
     Bank bank_;

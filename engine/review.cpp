@@ -44,7 +44,7 @@ void Engine::ShowReview()
     const qint16 q = rowInt(state_.Order, pos);
     UpdateProgress();
     model_.Text2[0].text = rowAt(bank_.List1(q + 1), 0);
-    fillOptionBoxes(q, false);
+    fillOptionBoxes(q, true);
     model_.Text2[6].text.clear();
 
     const qint16 c = rowInt(state_.Choices, pos);
